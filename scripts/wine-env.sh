@@ -1,0 +1,63 @@
+# Sourced by the scripts that run Windows programs: sets up the private Wine
+# prefix in the build tree, a display, and a persistent wineserver.
+#   morvi_wine_start   - prefix, display (Xvfb when none), wineserver, warm-up
+#   morvi_wine_stop    - stops what morvi_wine_start started
+# Needs MORVI_BUILD_ROOT (the top build folder).
+
+: "${MORVI_BUILD_ROOT:?}"
+export WINEPREFIX="$MORVI_BUILD_ROOT/wine-prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+morvi_started_xvfb=""
+
+morvi_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/.morvi-ready" ]; then
+    echo "morvi: creating the Wine prefix in $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.morvi-ready"
+  fi
+  # The media player control needs a sound device; give ALSA a silent one.
+  if [ ! -f "$HOME/.asoundrc" ]; then
+    printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$HOME/.asoundrc" 2>/dev/null || true
+  fi
+}
+
+morvi_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    return 0
+  fi
+  local n
+  for n in 91 92 93 94 95 96 97 98 99; do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    morvi_started_xvfb=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    echo "morvi: Xvfb did not start on :$n" >&2
+    return 1
+  done
+  echo "morvi: no free display number for Xvfb" >&2
+  return 1
+}
+
+morvi_wine_start() {
+  morvi_wine_prefix
+  morvi_display
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+morvi_wine_stop() {
+  wineserver -k 2>/dev/null || true
+  if [ -n "$morvi_started_xvfb" ]; then
+    kill "$morvi_started_xvfb" 2>/dev/null || true
+    wait "$morvi_started_xvfb" 2>/dev/null || true
+    morvi_started_xvfb=""
+  fi
+}
