@@ -59,6 +59,7 @@ TEST(PngConvert, PaethTieBreaks) {
     EXPECT_EQ(PngPaeth(20, 10, 20), 10);    // p = 10: above strictly closest
     EXPECT_EQ(PngPaeth(10, 30, 20), 20);    // p = 20: upper left strictly closest
     EXPECT_EQ(PngPaeth(6, 0, 4), 0);        // p = 2: above and upper left tie: above
+    EXPECT_EQ(PngPaeth(0, 3, 2), 0);        // p = 1: left and upper left tie: left
 }
 
 TEST(PngConvert, UnfilterRows) {

@@ -257,7 +257,10 @@ TEST(PngInflate, DynamicBlockFailures) {
         std::vector<LengthItem> items;
         uint32_t badCode;  // a 2-bit code sent after a valid header, or none
     };
+    // Same total of lengths as the valid sequence, so only the missing
+    // previous length is wrong.
     std::vector<LengthItem> startsWithRepeat = repeatItems;
+    startsWithRepeat[0] = {18, 7, 62 - 11};
     startsWithRepeat.insert(startsWithRepeat.begin(), {16, 2, 0});
     std::vector<LengthItem> repeatsTooFar = repeatItems;
     repeatsTooFar.back() = {16, 2, 1};  // 4 lengths where 3 remain
