@@ -10,13 +10,21 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 morvi_started_xvfb=""
 
+morvi_prefix_version=2
+
 morvi_wine_prefix() {
-  if [ ! -f "$WINEPREFIX/.morvi-ready" ]; then
-    echo "morvi: creating the Wine prefix in $WINEPREFIX"
+  if [ "$(cat "$WINEPREFIX/.morvi-ready" 2>/dev/null)" != "$morvi_prefix_version" ]; then
+    echo "morvi: preparing the Wine prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
+    wineserver -k 2>/dev/null || true  # a persistent server would never let -w return
     wineboot -i </dev/null >/dev/null 2>&1
+    # One virtual desktop of the test screen's size: every program sees the
+    # same 1280 x 1024 desktop, and closing a window does not wait for a
+    # window manager that Xvfb does not have.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f </dev/null >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.morvi-ready"
+    echo "$morvi_prefix_version" > "$WINEPREFIX/.morvi-ready"
   fi
   # The media player control needs a sound device; give ALSA a silent one.
   if [ ! -f "$HOME/.asoundrc" ]; then
