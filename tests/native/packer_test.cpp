@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <random>
+#include <sstream>
 
 #include "block_files.h"
 #include "commands.h"
@@ -302,4 +304,28 @@ TEST_F(MorviCommand, ShowFailsWhereTheLoaderWould) {
   EXPECT_NE(RunShow({"--blocks", blocks}), 0);
   Write("blocks/block0.bin", "short");
   EXPECT_NE(RunShow({"--blocks", blocks}), 0);
+}
+
+TEST(MorviGrade, PrintsThePlayersVerdictInUtf8) {
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string output;
+  } cases[] = {
+      {{"abcdefghijklmnop", "abcxefgyijkzmnop"}, 0, "y a de l'idée\n"},
+      {{"Hélène", "  HÉLÈNE "}, 0, "BRAVO\n"},
+      {{"Hélène", "helene"}, 0, "Presque\n"},
+      {{"Roi", ""}, 0, "?\n"},
+      {{"Roi", "ő"}, 1, ""},
+      {{"Roi", std::string(86, 'a')}, 1, ""},
+      {{"Roi"}, 1, ""},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    std::streambuf* saved = std::cout.rdbuf(out.rdbuf());
+    const int status = RunGrade(c.args);
+    std::cout.rdbuf(saved);
+    EXPECT_EQ(status, c.status);
+    EXPECT_EQ(out.str(), c.output);
+  }
 }

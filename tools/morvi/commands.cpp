@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "block_files.h"
+#include "checking/grading.h"
 #include "cp1252.h"
 #include "json_writer.h"
 #include "package/hidden_form.h"
@@ -119,5 +120,24 @@ int RunShow(const Arguments& given) {
                 ": does not unpack, plain or deciphered, or does not hold what its block must");
   }
   std::cout << QuizJson(state);
+  return 0;
+}
+
+int RunGrade(const Arguments& args) {
+  if (args.size() != 2) return Fail("usage: morvi grade ACCEPTED TYPED");
+  std::string accepted, typed;
+  char32_t bad = 0;
+  if (!Utf8ToCp1252(args[0], &accepted, &bad) || !Utf8ToCp1252(args[1], &typed, &bad)) {
+    return Fail("the character " + CodePointName(bad) + " has no Windows-1252 form");
+  }
+  if (accepted.size() > kSourceTextMax) return Fail("an accepted answer holds at most 259 bytes");
+  if (typed.size() > kTypableAnswerMax) return Fail("an answer field takes at most 85 characters");
+  // The accepted answer as the loader holds it (hidden, never trimmed), the
+  // typed one as an answer field hands it over.
+  std::string hiddenAccepted;
+  for (char c : accepted) hiddenAccepted.push_back(static_cast<char>(HideByte(static_cast<uint8_t>(c))));
+  char hiddenTyped[kTextSize];
+  NormaliseAnswer(typed.c_str(), hiddenTyped, sizeof hiddenTyped);
+  std::cout << Cp1252ToUtf8(JudgeAnswer(hiddenAccepted.c_str(), hiddenTyped)) << '\n';
   return 0;
 }
