@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev googletest libbenchmark-dev libpng-dev libtomlplusplus-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
-  wine wine32:i386 wine64
+  wine wine32:i386 wine64 fonts-wine fonts-liberation
   xvfb xauth x11-utils xdotool imagemagick
 )
 

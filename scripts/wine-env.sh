@@ -37,8 +37,8 @@ morvi_display() {
     return 0
   fi
   local n
-  for n in 91 92 93 94 95 96 97 98 99; do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+  for n in $(seq 91 199); do
+    if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then continue; fi
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
     morvi_started_xvfb=$!
     export DISPLAY=":$n"

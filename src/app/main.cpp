@@ -1,13 +1,7 @@
-// The player's entry point.
+// The player's entry point. It takes no command line and ignores the
+// show command it is started with.
 #include <windows.h>
 
-#include "app/app_state_win.h"
-#include "package/quiz_package_win.h"
+#include "app/player_win.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  appState = CreateAppState();
-  LoadQuizPackage(*appState);
-  DestroyAppState(appState);
-  appState = nullptr;
-  return 0;
-}
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return RunPlayer(instance); }
