@@ -83,10 +83,10 @@ bool ParseQuizBlock(const uint8_t* data, uint32_t size, AppState& state) {
       !reader.Byte(&perQuestion)) {
     return false;
   }
+  if (count > kMaxQuestions) return false;  // the record never holds more
   state.quizMode = static_cast<uint32_t>(modePlusOne) - 1u;  // 0 gives 0xFFFFFFFF
   state.questionCount = count;
   state.answersPerQuestion = perQuestion;
-  if (count > kMaxQuestions) return false;
   if (!reader.Text(state.title, kTextSize) || !reader.Text(state.author, kTextSize) ||
       !reader.Text(state.description, kTextSize) ||
       !reader.Text(state.firstAnswerLabel, kTextSize) ||

@@ -190,6 +190,7 @@ TEST(ParseQuizBlock, AtMost96Questions) {
     AppState state;
     EXPECT_EQ(Parse(QuizBlock(1, static_cast<uint8_t>(count), 1, texts, 0, {}), state), count <= 96)
         << count;
+    EXPECT_LE(state.questionCount, kMaxQuestions) << "the record never holds more";
   }
 }
 
