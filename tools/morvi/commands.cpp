@@ -1,10 +1,13 @@
 #include "commands.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 
 #include "block_files.h"
 #include "checking/grading.h"
+#include "images/picture_bytes.h"
 #include "cp1252.h"
 #include "json_writer.h"
 #include "package/hidden_form.h"
@@ -139,5 +142,17 @@ int RunGrade(const Arguments& args) {
   char hiddenTyped[kTextSize];
   NormaliseAnswer(typed.c_str(), hiddenTyped, sizeof hiddenTyped);
   std::cout << Cp1252ToUtf8(JudgeAnswer(hiddenAccepted.c_str(), hiddenTyped)) << '\n';
+  return 0;
+}
+
+int RunScramble(const Arguments& args) {
+  if (args.size() != 2) return Fail("usage: morvi scramble IN OUT");
+  std::ifstream in(args[0], std::ios::binary);
+  if (!in) return Fail(args[0] + ": cannot be read");
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  RotateNibbles(bytes.data(), bytes.data(), bytes.size());
+  std::ofstream out(args[1], std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) return Fail(args[1] + ": cannot be written");
   return 0;
 }

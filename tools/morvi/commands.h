@@ -12,6 +12,7 @@ using Arguments = std::vector<std::string>;
 int RunPack(const Arguments& args);
 int RunShow(const Arguments& args);
 int RunGrade(const Arguments& args);
+int RunScramble(const Arguments& args);
 
 // The quiz of a loaded record as the JSON that "morvi show" prints.
 std::string QuizJson(const AppState& state);

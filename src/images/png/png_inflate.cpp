@@ -177,10 +177,7 @@ static inline uint32_t Window15(uint64_t bits) {
 static inline int Decode(const PngHuffman* h, uint64_t& bits, uint32_t& count) {
     uint32_t window = Window15(bits);
     uint32_t len = 1;
-#pragma GCC unroll 16
-    for (; len <= 15; ++len) {
-        if (window < h->justified[len]) break;
-    }
+    for (int k = 1; k <= 15; ++k) len += window >= h->justified[k];
     if (len > 15) return -1;
     bits >>= len;
     count -= len;
