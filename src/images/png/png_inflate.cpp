@@ -142,13 +142,10 @@ int PngBuildHuffman(PngHuffman* h, uint16_t* symbols, const uint8_t* lengths, ui
     uint32_t base = 0, code = 0;
     h->limit[0] = 0;
     h->offset[0] = 0;
-    h->justified[0] = 0;
-    h->justified[16] = 1u << 15;
     for (int len = 1; len <= 15; ++len) {
         next[len] = base;
         h->limit[len] = code + count[len];
         h->offset[len] = (int32_t)base - (int32_t)code;
-        h->justified[len] = h->limit[len] << (15 - len);
         base += count[len];
         code = (code + count[len]) << 1;
     }
@@ -159,29 +156,22 @@ int PngBuildHuffman(PngHuffman* h, uint16_t* symbols, const uint8_t* lengths, ui
     return 1;
 }
 
-// The next 15 stream bits with the first one as the most significant: the
-// code so far at length len is then window >> (15 - len).
-static inline uint32_t Window15(uint64_t bits) {
-    uint32_t v = (uint32_t)bits & 0xFFFF;
-    v = ((v >> 1) & 0x5555) | ((v & 0x5555) << 1);
-    v = ((v >> 2) & 0x3333) | ((v & 0x3333) << 2);
-    v = ((v >> 4) & 0x0F0F) | ((v & 0x0F0F) << 4);
-    v = ((v >> 8) | (v << 8)) & 0xFFFF;
-    return v >> 1;
-}
-
-// Decodes one symbol: takes the code one bit (one length) at a time, most
-// significant bit first, and stops at the first length whose limit the code
-// so far is below; -1 for a code not in the table. The caller guarantees
-// 15 bits in the reservoir.
+// Decodes one symbol, taking the code's bits most significant first; -1 for
+// a code not in the table. The caller guarantees 15 bits in the reservoir.
 static inline int Decode(const PngHuffman* h, uint64_t& bits, uint32_t& count) {
-    uint32_t window = Window15(bits);
-    uint32_t len = 1;
-    for (int k = 1; k <= 15; ++k) len += window >= h->justified[k];
-    if (len > 15) return -1;
-    bits >>= len;
-    count -= len;
-    return h->symbol[(int32_t)(window >> (15 - len)) + h->offset[len]];
+    uint64_t b = bits;
+    uint32_t code = 0;
+    for (uint32_t len = 1; len <= 15; ++len) {
+        code |= (uint32_t)b & 1;
+        b >>= 1;
+        if (code < h->limit[len]) {
+            bits = b;
+            count -= len;
+            return h->symbol[(int32_t)code + h->offset[len]];
+        }
+        code <<= 1;
+    }
+    return -1;
 }
 
 // ---------------------------------------------------------------------------

@@ -72,14 +72,10 @@ uint8_t PngNextIdatByte(PngIdatReader* reader);
 
 // Canonical Huffman decoding table for one alphabet. A code of len bits,
 // read most significant bit first, belongs to that length when it is below
-// limit[len]; its symbol is then symbol[code + offset[len]]. justified[len]
-// is limit[len] shifted up to 15 bits, so that the test can be made on a
-// 15-bit window of the stream: code < limit[len] exactly when window <
-// justified[len]. justified[16] = 2^15 stops the search.
+// limit[len]; its symbol is then symbol[code + offset[len]].
 struct PngHuffman {
     uint32_t limit[16];
     int32_t offset[16];
-    uint32_t justified[17];
     uint16_t* symbol;
 };
 // Builds h from n code lengths (0 to 15, 0 for an absent symbol) into the
