@@ -6,6 +6,7 @@
 #include "app/layout.h"
 #include "app/resource_ids.h"
 #include "app/saved_answers_win.h"
+#include "checking/score_win.h"
 
 namespace {
 
@@ -106,6 +107,9 @@ void OnCommand(WPARAM command) {
   switch (command) {
     case kSaveButtonId:
       SaveAnswers(*appState);
+      break;
+    case kHideBoxId:
+      ApplyHiding(*appState);  // the box has already toggled itself
       break;
     case kLinkId:
       ShellExecuteA(nullptr, "open", appState->linkTarget, nullptr, nullptr, SW_SHOWNORMAL);

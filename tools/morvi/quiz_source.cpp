@@ -141,6 +141,9 @@ bool ParseQuizSource(std::string_view text, const std::string& sourceName, QuizS
     return false;
   }
   quiz->answersPerQuestion = static_cast<int>(perQuestion);
+  if (quiz->answersPerQuestion == 2 && quiz->mode == QuizMode::kText) {
+    return reader.Fail("answers_per_question", "the text layout has one answer per question");
+  }
   quiz->questionType = static_cast<int>(type);
 
   if (const toml::node* labels = root.get("labels")) {
