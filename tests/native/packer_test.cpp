@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -178,7 +179,7 @@ QuizSource SmallQuiz() {
   quiz.credits = "Merci";
   quiz.answersPerQuestion = 2;
   quiz.questionType = 6;
-  quiz.questions = {{"Q1", "a1", "b1", "e1", "f1"}, {"Q2", "a2", "b2", "e2", "f2"}};
+  quiz.questions = {{"Q1", "a1", "b1", "e1", "f1", "", ""}, {"Q2", "a2", "b2", "e2", "f2", "", ""}};
   quiz.rewards = {"R1"};
   return quiz;
 }
@@ -229,7 +230,7 @@ TEST(PackQuiz, RefusesBlocksOverTheirLimits) {
       const char c = static_cast<char>(1 + random() % 255);
       if (c != '|') text.push_back(c);
     }
-    noisy.questions.push_back({text, text.substr(0, 85), "", "", ""});
+    noisy.questions.push_back({text, text.substr(0, 85), "", "", "", "", ""});
   }
   QuizSource big = noisy;  // over 30000 bytes unpacked
   for (auto& question : big.questions) question.text += question.text;
@@ -329,4 +330,27 @@ TEST(MorviGrade, PrintsThePlayersVerdictInUtf8) {
     EXPECT_EQ(status, c.status);
     EXPECT_EQ(out.str(), c.output);
   }
+}
+
+TEST_F(MorviCommand, PicturesBecomeResources) {
+  Write("a.jpg", std::string("\xFF\xD8\x01\x98", 4));
+  Write("r.PNG", "\x89PNG");
+  const std::string source = Write("q.toml",
+      "mode = \"picture\"\n[[question]]\nanswer = \"a\"\npicture = \"a.jpg\"\n"
+      "[[question]]\nanswer = \"b\"\nreveal_picture = \"r.PNG\"\n");
+  const std::filesystem::path blocks = dir_ / "out";
+  ASSERT_EQ(RunPack({source, "--blocks", blocks.string()}), 0);
+  std::ifstream script(blocks / "resources.rc");
+  const std::string text((std::istreambuf_iterator<char>(script)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("401 IMG \"" + (blocks / "picture-401.img").generic_string() + "\""), std::string::npos) << text;
+  EXPECT_NE(text.find("10402 RCDATA \"" + (blocks / "picture-10402.png").generic_string() + "\""), std::string::npos) << text;
+  std::ifstream scrambled(blocks / "picture-401.img", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(scrambled)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes, std::string("\xFF\x8D\x10\x89", 4));
+
+  const std::string textMode = Write("t.toml", "[[question]]\nanswer = \"a\"\npicture = \"a.jpg\"\n");
+  EXPECT_NE(RunPack({textMode, "--blocks", (dir_ / "t").string()}), 0);
+  const std::string missing = Write("m.toml", "mode = \"picture\"\n[[question]]\nanswer = \"a\"\npicture = \"none.gif\"\n");
+  EXPECT_NE(RunPack({missing, "--blocks", (dir_ / "m").string()}), 0);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "m")) << "nothing written";
 }

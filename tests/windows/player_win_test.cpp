@@ -210,8 +210,7 @@ TEST_F(PlayerTest, WheelNotchesArePostedToThePage) {
 
 TEST_F(PlayerTest, ClosingSavesTheAnswersBeforeThePageGoes) {
   ScratchFolder folder;
-  CreateWindowExA(0, "Edit", "avant", WS_CHILD, 0, 0, 50, 20, page(),
-                  reinterpret_cast<HMENU>(4001), GetModuleHandleA(nullptr), nullptr);
+  SetDlgItemTextA(page(), 4001, "avant");
   const HWND pageWindow = page();
   EXPECT_EQ(Close(), 0);
   HANDLE file = CreateFileA("shell_tests.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -333,8 +332,7 @@ TEST_F(PlayerTest, Colours) {
 
 TEST_F(PlayerTest, SaveButtonWritesTheSavedAnswers) {
   ScratchFolder folder;
-  CreateWindowExA(0, "Edit", "sauve", WS_CHILD, 0, 0, 50, 20, page(),
-                  reinterpret_cast<HMENU>(4002), GetModuleHandleA(nullptr), nullptr);
+  SetDlgItemTextA(page(), 4002, "sauve");
   SendMessageA(GetDlgItem(header(), kSaveButtonId), BM_CLICK, 0, 0);
   HANDLE file = CreateFileA("shell_tests.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);

@@ -13,6 +13,7 @@
 #include "package/hidden_form.h"
 #include "package/quiz_package.h"
 #include "packer.h"
+#include "pictures.h"
 #include "quiz_source.h"
 
 namespace {
@@ -69,7 +70,9 @@ int RunPack(const Arguments& given) {
   if (!read) return Fail(error);
   PackedQuiz packed;
   if (!PackQuiz(quiz, plain, &packed, &error)) return Fail(args[0] + ": " + error);
-  if (!WriteBlockFiles(dir, packed, &error)) return Fail(error);
+  std::vector<PictureResource> pictures;
+  if (!CollectPictures(quiz, &pictures, &error)) return Fail(error);
+  if (!WriteBlockFiles(dir, packed, &error) || !WritePictureResources(pictures, dir, &error)) return Fail(error);
   return 0;
 }
 

@@ -13,7 +13,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"pack", RunPack, "morvi pack QUIZ.toml --blocks DIR [--plain]   write the stored blocks"},
+    {"pack", RunPack, "morvi pack QUIZ.toml --blocks DIR [--plain]   write the stored blocks and pictures"},
     {"show", RunShow, "morvi show --blocks DIR                      print a package as JSON"},
     {"scramble", RunScramble, "morvi scramble IN OUT                        store a picture or clip as the player reads it"},
     {"grade", RunGrade, "morvi grade ACCEPTED TYPED                   the verdict the player shows"},

@@ -1,5 +1,6 @@
 #include "quiz_source.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -57,6 +58,17 @@ class SourceReader {
       return Fail(where, "is " + std::to_string(out->size()) + " bytes long, at most " +
                              std::to_string(limit) + " fit");
     }
+    return true;
+  }
+
+  // A file name, kept as written (UTF-8).
+  bool Path(const toml::table& table, std::string_view key, int question, std::string* out) {
+    const toml::node* node = table.get(key);
+    if (node == nullptr) return true;
+    if (!node->is_string() || node->as_string()->get().empty()) {
+      return Fail(Where(key, question), "must be a file name");
+    }
+    *out = **node->as_string();
     return true;
   }
 
@@ -182,13 +194,21 @@ bool ParseQuizSource(std::string_view text, const std::string& sourceName, QuizS
       ++number;
       const toml::table& table = *node.as_table();
       QuizQuestion question;
-      if (!reader.OnlyKnownKeys(table, {"text", "answer", "second_answer", "extra", "extra2"}, number) ||
+      if (!reader.OnlyKnownKeys(table, {"text", "answer", "second_answer", "extra", "extra2", "picture",
+                                        "reveal_picture"},
+                                number) ||
+          !reader.Path(table, "picture", number, &question.picture) ||
+          !reader.Path(table, "reveal_picture", number, &question.revealPicture) ||
           !reader.Text(table, "text", kSourceTextMax, number, &question.text) ||
           !reader.Text(table, "answer", kSourceTextMax, number, &question.answer) ||
           !reader.Text(table, "second_answer", kSourceTextMax, number, &question.secondAnswer) ||
           !reader.Text(table, "extra", kSourceTextMax, number, &question.extra) ||
           !reader.Text(table, "extra2", kSourceTextMax, number, &question.extra2)) {
         return false;
+      }
+      if ((!question.picture.empty() || !question.revealPicture.empty()) && quiz->mode != QuizMode::kPicture) {
+        return reader.Fail(SourceReader::Where(question.picture.empty() ? "reveal_picture" : "picture", number),
+                           "pictures show only in the picture layout (mode = \"picture\")");
       }
       if (!table.contains("answer")) return reader.Fail(SourceReader::Where("answer", number), "missing");
       if (quiz->answersPerQuestion == 2 && !table.contains("second_answer")) {
@@ -240,5 +260,14 @@ bool ReadQuizSource(const std::string& path, QuizSource* quiz, std::string* erro
   }
   std::ostringstream text;
   text << file.rdbuf();
-  return ParseQuizSource(text.str(), path, quiz, error, warnings);
+  if (!ParseQuizSource(text.str(), path, quiz, error, warnings)) return false;
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  for (QuizQuestion& question : quiz->questions) {
+    for (std::string* picture : {&question.picture, &question.revealPicture}) {
+      if (!picture->empty() && std::filesystem::path(*picture).is_relative()) {
+        *picture = (folder / *picture).string();
+      }
+    }
+  }
+  return true;
 }

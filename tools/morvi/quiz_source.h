@@ -8,7 +8,10 @@
 //   question_type = 0 .. 8
 //   page_colour = [red, green, blue]
 //   rewards = ["code for 1 right", "code for 2 right", ...]
-//   [[question]]  text, answer, second_answer, extra, extra2
+//   [[question]]  text, answer, second_answer, extra, extra2, and in the
+//                 picture layout picture and reveal_picture (files: PNG
+//                 files go to the program's own decoder, any other picture
+//                 the system reads goes stored scrambled)
 #pragma once
 #include <cstdint>
 #include <string>
@@ -29,6 +32,8 @@ struct QuizQuestion {
   std::string secondAnswer;
   std::string extra;
   std::string extra2;
+  std::string picture;        // file path, relative ones resolved against the source's folder
+  std::string revealPicture;  // likewise
 };
 
 // Every text in Windows-1252.
