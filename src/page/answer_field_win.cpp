@@ -13,8 +13,11 @@ WNDPROC editDefaultProc = nullptr;
 
 namespace {
 
+// A page not shown yet (the first field takes the focus while the page is
+// being made, before it is laid out) has no view to bring anything into.
 void BringIntoView(HWND field) {
   HWND page = GetParent(field);
+  if (!IsWindowVisible(page)) return;
   RECT pageRect, fieldRect;
   GetWindowRect(page, &pageRect);
   GetWindowRect(field, &fieldRect);

@@ -22,8 +22,23 @@ ScrollState ReadBar(HWND page, int bar) {
   return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos, info.nTrackPos};
 }
 
+// Moves every child with the contents. ScrollWindow does it for a visible
+// page; before the page is shown (while it is built and first laid out)
+// the system may leave the children where they are, so they are moved one
+// by one and the positions never part from the controls.
 void MoveBy(HWND page, int dx, int dy) {
-  if (dx != 0 || dy != 0) ScrollWindow(page, dx, dy, nullptr, nullptr);
+  if (dx == 0 && dy == 0) return;
+  if (IsWindowVisible(page)) {
+    ScrollWindow(page, dx, dy, nullptr, nullptr);
+    return;
+  }
+  for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    POINT topLeft = {rect.left, rect.top};
+    ScreenToClient(page, &topLeft);
+    SetWindowPos(child, nullptr, topLeft.x + dx, topLeft.y + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 }  // namespace

@@ -321,8 +321,10 @@ INT_PTR CALLBACK QuestionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
       OnPageHScroll(page, wParam);
       return 0;
     case WM_MOUSEWHEEL:
+      // Handled here: passed on, the default handling would hand the same
+      // notch to the main window, which would post a second scroll.
       OnMouseWheel(page, wParam);
-      return 0;
+      return TRUE;
     default:
       return 0;
   }

@@ -7,6 +7,7 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -209,7 +210,6 @@ TEST_F(PlayerTest, WheelNotchesArePostedToThePage) {
 }
 
 TEST_F(PlayerTest, ClosingSavesTheAnswersBeforeThePageGoes) {
-  ScratchFolder folder;
   SetDlgItemTextA(page(), 4001, "avant");
   const HWND pageWindow = page();
   EXPECT_EQ(Close(), 0);
@@ -331,7 +331,6 @@ TEST_F(PlayerTest, Colours) {
 }
 
 TEST_F(PlayerTest, SaveButtonWritesTheSavedAnswers) {
-  ScratchFolder folder;
   SetDlgItemTextA(page(), 4002, "sauve");
   SendMessageA(GetDlgItem(header(), kSaveButtonId), BM_CLICK, 0, 0);
   HANDLE file = CreateFileA("shell_tests.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -344,6 +343,11 @@ TEST_F(PlayerTest, SaveButtonWritesTheSavedAnswers) {
 }
 
 TEST_F(PlayerTest, ClickingTheLinkOpensItThroughTheShell) {
+  // The link names a program beside this one.
+  char folder[MAX_PATH];
+  GetModuleFileNameA(nullptr, folder, MAX_PATH);
+  *strrchr(folder, '\\') = '\0';
+  SetCurrentDirectoryA(folder);
   DeleteFileA("link-opened.txt");
   HWND link = GetDlgItem(header(), kLinkId);
   SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));

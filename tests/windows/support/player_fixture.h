@@ -8,18 +8,20 @@
 
 #include "app/app_state.h"
 #include "app/player_win.h"
+#include "support/test_dialog.h"
 
 // A child's place in its parent's client coordinates.
 RECT PlaceInParent(HWND child);
 
 class PlayerTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-
+ public:
   // Dispatches what is waiting, through the page's dialog handling as the
   // player's own loop does.
   static void Pump();
+
+ protected:
+  void SetUp() override;
+  void TearDown() override;
 
   // Closes the main window as a user does and runs the loop to WM_QUIT;
   // returns the loop's exit code. Shutdown follows.
@@ -28,6 +30,9 @@ class PlayerTest : public ::testing::Test {
   HWND header() const { return appState->headerBarWindow; }
   HWND page() const { return appState->pageWindow; }
 
+  // The player starts in a fresh current folder: no saved answers from
+  // another test, and its own saves land there.
+  ScratchFolder folder_;
   bool started_ = false;
   bool stopped_ = false;
 };
