@@ -2,9 +2,12 @@
 //
 //   driver launch EXE WORKDIR READY CLOSE
 //     starts EXE in WORKDIR, waits until its "Morvi" window is idle, writes
-//     the file READY (holding the window handle), waits for the file CLOSE,
-//     then closes the window as the close button does (WM_CLOSE) and prints
-//     "exit N" with the player's exit code; exits 0 when that code is 0.
+//     the file READY ("x y" on the screen: the middle of the "Cacher" box,
+//     or -1 -1 without one), waits for the file CLOSE, writes CLOSE.verdicts
+//     (the score, the code and every verdict field, a line each, as the
+//     controls read), then closes the window as the close button does
+//     (WM_CLOSE) and prints "exit N" with the player's exit code; exits 0
+//     when that code is 0.
 //   driver startup RUNS EXE...
 //     for each EXE, RUNS times: the time from process start to its first
 //     top-level window being idle (WaitForInputIdle); prints each median.
@@ -56,6 +59,36 @@ bool Start(const char* exe, const char* folder, PROCESS_INFORMATION* process) {
                         process) != 0;
 }
 
+// The header bar and the page: the player's two dialogs, told apart by
+// their controls (32, the score, and 5001, the first verdict).
+struct Dialogs {
+  HWND header = nullptr;
+  HWND page = nullptr;
+};
+
+BOOL CALLBACK FindDialogs(HWND child, LPARAM lParam) {
+  Dialogs* dialogs = reinterpret_cast<Dialogs*>(lParam);
+  char className[16] = "";
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpA(className, "#32770") != 0) return TRUE;
+  if (GetDlgItem(child, 32) != nullptr) dialogs->header = child;
+  if (GetWindowLongA(child, GWL_STYLE) & WS_VSCROLL) dialogs->page = child;
+  return TRUE;
+}
+
+std::string ControlText(HWND parent, int id) {
+  char text[300] = "";
+  SendMessageA(GetDlgItem(parent, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void WriteFileText(const std::string& path, const std::string& text) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
 int Launch(const char* exe, const char* folder, const char* ready, const char* close) {
   PROCESS_INFORMATION process;
   if (!Start(exe, folder, &process)) {
@@ -70,18 +103,22 @@ int Launch(const char* exe, const char* folder, const char* ready, const char* c
     return 3;
   }
   WaitForInputIdle(process.hProcess, 30000);
-  HANDLE file = CreateFileA(ready, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  char text[32];
-  DWORD written = 0;
-  wsprintfA(text, "%lu\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
-  WriteFile(file, text, lstrlenA(text), &written, nullptr);
-  CloseHandle(file);
+  Dialogs dialogs;
+  EnumChildWindows(window, FindDialogs, reinterpret_cast<LPARAM>(&dialogs));
+  char text[64];
+  RECT hide = {-2, -2, 0, 0};
+  if (HWND box = GetDlgItem(dialogs.header, 33)) GetWindowRect(box, &hide);
+  wsprintfA(text, "%ld %ld\n", (hide.left + hide.right) / 2, (hide.top + hide.bottom) / 2);
+  WriteFileText(ready, text);
   while (GetFileAttributesA(close) == INVALID_FILE_ATTRIBUTES) {
     if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) {
       std::printf("the player ended by itself\n");
       return 4;
     }
   }
+  std::string verdicts = ControlText(dialogs.header, 32) + "\n" + ControlText(dialogs.header, 30) + "\n";
+  for (int id = 5001; GetDlgItem(dialogs.page, id) != nullptr; ++id) verdicts += ControlText(dialogs.page, id) + "\n";
+  WriteFileText(std::string(close) + ".verdicts", verdicts);
   PostMessageA(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
     std::printf("the player did not end\n");
