@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kRevealPictureIdBase = 10400;
+bool batchRunning = false;
+bool scorePending = false;
 
 bool IsRight(const char* verdict) { return std::strcmp(verdict, kVerdictRight) == 0; }
 
@@ -94,7 +96,22 @@ void EvaluateAnswer(AppState& state, HWND page, int fieldId) {
     RevealSolved(state, page, node, owner.question);
   }
   RevealAllWhenAllRight(state, page);
-  UpdateScore(state, page);
+  if (batchRunning) {
+    scorePending = true;
+  } else {
+    UpdateScore(state, page);
+  }
+}
+
+void BeginEvaluationBatch() {
+  batchRunning = true;
+  scorePending = false;
+}
+
+void EndEvaluationBatch(AppState& state, HWND page) {
+  batchRunning = false;
+  if (scorePending) UpdateScore(state, page);
+  scorePending = false;
 }
 
 void RevealPicture(AppState& state, HWND page, int q) {

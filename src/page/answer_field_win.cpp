@@ -89,11 +89,16 @@ LRESULT CALLBACK AnswerFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(editDefaultProc, field, message, wParam, lParam);
 }
 
+// The page is not redrawn while the focus walks (each step would scroll and
+// repaint it), and the score is brought up to date once, before the focus
+// comes back and the field is brought into view.
 void FillUnsolvedFields(HWND field) {
   HWND page = GetParent(field);
   char text[kTextSize];
   GetWindowTextA(field, text, kTextSize);
   const int fields = appState->answersPerQuestion * appState->questionCount;
+  SendMessageA(page, WM_SETREDRAW, FALSE, 0);
+  BeginEvaluationBatch();
   for (int i = 1; i <= fields; ++i) {
     char verdict[kTextSize];
     GetDlgItemTextA(page, kVerdictIdBase + i, verdict, kTextSize);
@@ -101,5 +106,11 @@ void FillUnsolvedFields(HWND field) {
     SetDlgItemTextA(page, kAnswerIdBase + i, text);
     SetFocus(GetDlgItem(page, kAnswerIdBase + i));
   }
+  // The last field the walk reached is judged as it loses the focus.
+  HWND last = GetFocus();
+  if (last != field && GetParent(last) == page) EvaluateAnswer(*appState, page, GetDlgCtrlID(last));
+  EndEvaluationBatch(*appState, page);
+  SendMessageA(page, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(page, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
   SetFocus(field);
 }
