@@ -77,19 +77,29 @@ static inline uint64_t LoadLe64(const uint8_t* p) {
     return v;
 }
 
-// Tops the reservoir up to 56 or more bits. With 8 bytes left in the
-// current chunk it loads them at once and keeps the whole bytes that fit;
-// the bits of the next byte beyond count are the same bits a later load
-// puts there. Near a chunk's end it goes byte by byte.
+// The reservoir mirrored: the first unread bit moves from bit 0 to bit 63,
+// so that the unread bits read as a Huffman code, most significant bit
+// first, are the top bits.
+static inline uint64_t Mirror(uint64_t v) {
+    v = __builtin_bswap64(v);
+    v = ((v >> 4) & 0x0F0F0F0F0F0F0F0Full) | ((v & 0x0F0F0F0F0F0F0F0Full) << 4);
+    v = ((v >> 2) & 0x3333333333333333ull) | ((v & 0x3333333333333333ull) << 2);
+    return ((v >> 1) & 0x5555555555555555ull) | ((v & 0x5555555555555555ull) << 1);
+}
+
+// Tops the reservoir up to 56 or more bits from 8 bytes of the current
+// chunk, keeping the whole bytes that fit; the bits of the next byte
+// beyond count are the same bits a later load puts there.
 static inline void FastRefill(uint64_t& bits, uint32_t& count, const uint8_t*& next) {
     bits |= LoadLe64(next) << count;
     next += (63 - count) >> 3;
     count |= 56;
 }
 
-// The slow refill is also where running out is detected: the zero bytes
-// after the end sit at the top of the reservoir, so once 8 x phantom exceeds
-// the bits left, the decoder has used bits the stream does not have.
+// The slow refill, byte by byte across chunk ends, is also where running
+// out is detected: the zero bytes after the end sit at the top of the
+// reservoir, so once 8 x phantom exceeds the bits left, the decoder has
+// used bits the stream does not have.
 static inline int RanOut(const Inflater* s) { return (uint64_t)s->source.phantom * 8 > s->count; }
 
 static int SlowRefill(Inflater* s) {
@@ -134,21 +144,28 @@ int PngBuildHuffman(PngHuffman* h, uint16_t* symbols, const uint8_t* lengths, ui
         count[lengths[i]]++;
     }
     int32_t left = 1;
-    for (int len = 1; len <= 15; ++len) {
+    h->minLength = 1;
+    h->maxLength = 0;
+    for (uint32_t len = 1; len <= 15; ++len) {
         left = 2 * left - (int32_t)count[len];
         if (left < 0) return 0;  // over-subscribed
+        if (count[len] != 0) {
+            if (h->maxLength == 0) h->minLength = (uint8_t)len;
+            h->maxLength = (uint8_t)len;
+        }
     }
     uint32_t next[16];
     uint32_t base = 0, code = 0;
-    h->limit[0] = 0;
-    h->offset[0] = 0;
-    for (int len = 1; len <= 15; ++len) {
+    h->length[0] = {0, 0};
+    for (uint32_t len = 1; len <= 15; ++len) {
         next[len] = base;
-        h->limit[len] = code + count[len];
-        h->offset[len] = (int32_t)base - (int32_t)code;
+        PngCodeLength& entry = h->length[len];
+        entry.justified = len <= h->maxLength ? (uint16_t)((code + count[len]) << (15 - len)) : PNG_HUFFMAN_PAST;
+        entry.offset = count[len] != 0 ? (int16_t)((int32_t)base - (int32_t)code) : 0;
         base += count[len];
         code = (code + count[len]) << 1;
     }
+    h->length[16] = {PNG_HUFFMAN_PAST, 0};
     for (uint32_t i = 0; i < n; ++i) {
         if (lengths[i] != 0) symbols[next[lengths[i]]++] = (uint16_t)i;
     }
@@ -156,22 +173,30 @@ int PngBuildHuffman(PngHuffman* h, uint16_t* symbols, const uint8_t* lengths, ui
     return 1;
 }
 
-// Decodes one symbol, taking the code's bits most significant first; -1 for
-// a code not in the table. The caller guarantees 15 bits in the reservoir.
-static inline int Decode(const PngHuffman* h, uint64_t& bits, uint32_t& count) {
-    uint64_t b = bits;
-    uint32_t code = 0;
-    for (uint32_t len = 1; len <= 15; ++len) {
-        code |= (uint32_t)b & 1;
-        b >>= 1;
-        if (code < h->limit[len]) {
-            bits = b;
-            count -= len;
-            return h->symbol[(int32_t)code + h->offset[len]];
-        }
-        code <<= 1;
-    }
-    return -1;
+// Decodes one symbol from the mirrored reservoir: the code grows by one bit
+// per length, from the shortest length of the alphabet on, and ends at the
+// first length whose limit it is below; the comparison is made on the next
+// 15 bits of the stream against the limits shifted up to 15 bits (code <
+// limit exactly when window < limit << (15 - len)). -1 for a code not in
+// the table; len receives the code's length. The caller guarantees 15 bits
+// in the reservoir. The fields of h come as separate arguments so that the
+// inner loop keeps them in registers.
+static inline int Decode(const PngCodeLength* lengths, uint32_t minLength, uint32_t maxLength,
+                         const uint16_t* symbols, uint64_t mirrored, uint32_t& len) {
+    uint64_t window = mirrored >> 49;
+    uint64_t n = minLength;
+    while (window >= lengths[n].justified) ++n;
+    len = (uint32_t)n;
+    if (n > maxLength) return -1;
+    return symbols[(ptrdiff_t)(window >> (15 - n)) + lengths[n].offset];
+}
+
+// Decode for the slower paths, which keep only the plain reservoir.
+static inline int DecodeBits(const PngHuffman* h, uint64_t& bits, uint32_t& count) {
+    uint32_t len;
+    int symbol = Decode(h->length, h->minLength, h->maxLength, h->symbol, Mirror(bits), len);
+    if (symbol >= 0) bits >>= len, count -= len;
+    return symbol;
 }
 
 // ---------------------------------------------------------------------------
@@ -194,28 +219,62 @@ static int InflateCodes(Inflater* s, const PngHuffman* lencode, const PngHuffman
     static const uint8_t distExtra[30] = {
         0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
 
-    uint64_t bits = s->bits;
+    const PngCodeLength* const litLengths = lencode->length;
+    const uint16_t* const litSymbols = lencode->symbol;
+    const uint32_t litMin = lencode->minLength, litMax = lencode->maxLength;
+    const PngCodeLength* const distLengths = distcode->length;
+    const uint16_t* const distSymbols = distcode->symbol;
+    const uint32_t distMin = distcode->minLength, distMax = distcode->maxLength;
+    // The reservoir is kept mirrored here (first unread bit at bit 63), as
+    // the codes want it; a match mirrors it back for its extra bits.
+    uint64_t mirrored = Mirror(s->bits);
     uint32_t count = s->count;
     const uint8_t* next = s->source.next;
+    const uint8_t* end = s->source.end;
     uint8_t* out = s->out;
     uint8_t* const outStart = s->outStart;
     uint8_t* const outEnd = s->outEnd;
+    // Tops the reservoir up to 56 or more bits; false when the stream ran out.
+    auto refill = [&]() {
+        if (end - next >= 8) {
+            mirrored |= Mirror(LoadLe64(next)) >> count;
+            next += (63 - count) >> 3;
+            count |= 56;
+            return true;
+        }
+        s->bits = Mirror(mirrored), s->count = count, s->source.next = next;
+        if (!SlowRefill(s)) return false;
+        mirrored = Mirror(s->bits), count = s->count, next = s->source.next, end = s->source.end;
+        return true;
+    };
     int ok = 0;
     for (;;) {
-        if (count < 48) {  // a length/distance pair takes at most 15 + 5 + 15 + 13 bits
-            if (s->source.end - next >= 8) {
-                FastRefill(bits, count, next);
-            } else {
-                s->bits = bits, s->count = count, s->source.next = next;
-                if (!SlowRefill(s)) break;  // ran out of input
-                bits = s->bits, count = s->count, next = s->source.next;
+        if (count < 15 && !refill()) break;  // ran out of input
+        uint32_t len;
+        int symbol;
+        if (outEnd - out >= 64) {
+            // Literals until the next refill: fewer than 64, since every
+            // code takes a bit at least, so the room is checked once.
+            do {
+                symbol = Decode(litLengths, litMin, litMax, litSymbols, mirrored, len);
+                if (symbol < 0) break;
+                mirrored <<= len;
+                count -= len;
+                if (symbol >= 256) break;
+                *out++ = (uint8_t)symbol;
+            } while (count >= 15);
+            if (symbol < 0) break;  // no such code
+            if (symbol < 256) continue;
+        } else {
+            symbol = Decode(litLengths, litMin, litMax, litSymbols, mirrored, len);
+            if (symbol < 0) break;  // no such code
+            mirrored <<= len;
+            count -= len;
+            if (symbol < 256) {
+                if (out == outEnd) break;  // output full
+                *out++ = (uint8_t)symbol;
+                continue;
             }
-        }
-        int symbol = Decode(lencode, bits, count);
-        if (symbol < 256) {
-            if (symbol < 0 || out == outEnd) break;  // no such code, or output full
-            *out++ = (uint8_t)symbol;
-            continue;
         }
         if (symbol == 256) {
             ok = 1;
@@ -223,10 +282,22 @@ static int InflateCodes(Inflater* s, const PngHuffman* lencode, const PngHuffman
         }
         symbol -= 257;
         if (symbol >= 29) break;  // symbols 286 and 287
-        uint32_t length = lengthBase[symbol] + Take(bits, count, lengthExtra[symbol]);
-        int code = Decode(distcode, bits, count);
+        // The rest of the pair takes at most 5 + 15 + 13 bits.
+        if (count < 33 && !refill()) break;  // ran out of input
+        uint64_t bits = Mirror(mirrored);
+        uint32_t extra = lengthExtra[symbol];
+        uint32_t length = lengthBase[symbol] + ((uint32_t)bits & ((1u << extra) - 1));
+        bits >>= extra;
+        mirrored <<= extra;
+        int code = Decode(distLengths, distMin, distMax, distSymbols, mirrored, len);
         if (code < 0 || code >= 30) break;  // no such code, or codes 30 and 31
-        uint32_t distance = distBase[code] + Take(bits, count, distExtra[code]);
+        bits >>= len;
+        mirrored <<= len;
+        count -= extra + len;
+        extra = distExtra[code];
+        uint32_t distance = distBase[code] + ((uint32_t)bits & ((1u << extra) - 1));
+        mirrored <<= extra;
+        count -= extra;
         if (distance > (size_t)(out - outStart)) break;  // before the start of the output
         if (length > (size_t)(outEnd - out)) break;      // beyond rawSize
         const uint8_t* from = out - distance;
@@ -245,7 +316,7 @@ static int InflateCodes(Inflater* s, const PngHuffman* lencode, const PngHuffman
             while (out < stop) *out++ = *from++;
         }
     }
-    s->bits = bits, s->count = count, s->source.next = next;
+    s->bits = Mirror(mirrored), s->count = count, s->source.next = next;
     s->out = out;
     return ok;
 }
@@ -320,7 +391,7 @@ static int InflateDynamic(Inflater* s) {
     uint32_t index = 0;
     while (index < nlen + ndist) {
         if (!Need(s, 15 + 7)) return 0;
-        int symbol = Decode(&lengthcode, s->bits, s->count);
+        int symbol = DecodeBits(&lengthcode, s->bits, s->count);
         if (symbol < 0) return 0;  // no such code
         if (symbol < 16) {
             lengths[index++] = (uint8_t)symbol;

@@ -72,10 +72,20 @@ uint8_t PngNextIdatByte(PngIdatReader* reader);
 
 // Canonical Huffman decoding table for one alphabet. A code of len bits,
 // read most significant bit first, belongs to that length when it is below
-// limit[len]; its symbol is then symbol[code + offset[len]].
+// the length's limit; its symbol is then symbol[code + offset]. The limit
+// is kept shifted up to 15 bits, justified = limit << (15 - len), so that
+// it can be compared with the next 15 bits of the stream. Past maxLength
+// every justified limit is PNG_HUFFMAN_PAST, which ends the search over the
+// lengths, from minLength on.
+constexpr uint16_t PNG_HUFFMAN_PAST = 0xFFFF;
+struct PngCodeLength {
+    uint16_t justified;
+    int16_t offset;
+};
 struct PngHuffman {
-    uint32_t limit[16];
-    int32_t offset[16];
+    PngCodeLength length[17];  // by code length; entry 0 unused
+    uint8_t minLength;         // shortest length in use (1 when there is none)
+    uint8_t maxLength;         // longest length in use (0 when there is none)
     uint16_t* symbol;
 };
 // Builds h from n code lengths (0 to 15, 0 for an absent symbol) into the

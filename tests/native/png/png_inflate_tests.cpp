@@ -290,6 +290,111 @@ TEST(PngInflate, DynamicBlockFailures) {
     }
 }
 
+// Runs of literals ending just before, at and just after the end of the
+// output, for runs short and long enough to be written without a check of
+// the room for each literal: fixed codes of 8 and 9 bits, and a dynamic
+// code where 'A' takes a single bit ('B' and end-of-block two), which packs
+// the most literals between two refills.
+TEST(PngInflate, LiteralRunsAroundTheEndOfTheOutput) {
+    std::vector<uint8_t> dynamicLengths(257, 0);
+    dynamicLengths['A'] = 1;
+    dynamicLengths['B'] = dynamicLengths[256] = 2;
+    std::vector<uint32_t> dynamicCodes = CanonicalCodes(dynamicLengths);
+    std::vector<uint8_t> lengthLengths(19, 0);
+    lengthLengths[0] = lengthLengths[1] = lengthLengths[2] = lengthLengths[18] = 2;
+    const std::vector<LengthItem> dynamicItems = {
+        {18, 7, 65 - 11}, {1, 0, 0}, {2, 0, 0}, {18, 7, 138 - 11}, {18, 7, 51 - 11}, {2, 0, 0}, {0, 0, 0}};
+    for (bool fixed : {true, false}) {
+        // The helper's image is rawSize - 1 pixels wide, so rawSize is 2 or more.
+        for (uint32_t run : {3u, 49u, 63u, 64u, 65u, 130u, 1000u}) {
+            BitWriter w;
+            if (fixed) {
+                w.Bits(1, 1);
+                w.Bits(1, 2);
+            } else {
+                DynamicHeader(w, 257, 1, lengthLengths, dynamicItems);
+            }
+            Bytes expected;
+            for (uint32_t i = 0; i < run; ++i) {
+                uint8_t literal = fixed ? (uint8_t)(i * 37 + 11) : i % 50 == 49 ? 'B' : 'A';
+                if (fixed) w.FixedLiteral(literal);
+                else w.Code(dynamicCodes[literal], dynamicLengths[literal]);
+                expected.push_back(literal);
+            }
+            if (fixed) w.FixedLiteral(256);
+            else w.Code(dynamicCodes[256], 2);
+            Bytes zlib = Zlib(w.Finish());
+            for (uint32_t rawSize : {run - 1, run, run + 1}) {
+                SCOPED_TRACE(testing::Message() << (fixed ? "fixed: " : "dynamic: ") << run << " literals into "
+                                                << rawSize << " bytes");
+                Inflated result = InflateStream(zlib, rawSize);
+                EXPECT_EQ(result.ok, rawSize == run);
+                if (result.ok) {
+                    EXPECT_EQ(result.raw, expected);
+                }
+            }
+        }
+    }
+}
+
+// A literal/length code that reaches 15 bits: literals 0..13 with lengths
+// 1..14, then 255 and end-of-block with 15 (complete), or end-of-block
+// alone with 15, which leaves the all-ones 15-bit code without a symbol.
+TEST(PngInflate, FifteenBitCodes) {
+    struct Case {
+        const char* what;
+        bool with255;
+        std::vector<uint32_t> literals;
+        bool ok;
+    };
+    const Case cases[] = {
+        {"shortest, longest and 15-bit literals", true, {13, 0, 255, 7, 0, 13}, true},
+        {"the missing 15-bit code", false, {13, 0, 0x7FFF}, false},
+        {"incomplete code, used codes only", false, {13, 0, 1}, true},
+    };
+    // Code-length code: 0..14 four bits, 15 and 18 five bits (complete).
+    std::vector<uint8_t> lengthLengths(19, 0);
+    for (int i = 0; i <= 14; ++i) lengthLengths[i] = 4;
+    lengthLengths[15] = lengthLengths[18] = 5;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> lengths(257, 0);
+        std::vector<LengthItem> items;
+        for (uint32_t i = 0; i < 14; ++i) {
+            lengths[i] = (uint8_t)(i + 1);
+            items.push_back({i + 1, 0, 0});
+        }
+        items.push_back({18, 7, 138 - 11});  // symbols 14..151
+        items.push_back({18, 7, 103 - 11});  // symbols 152..254
+        lengths[255] = c.with255 ? 15 : 0;
+        items.push_back({lengths[255], 0, 0});
+        lengths[256] = 15;
+        items.push_back({15, 0, 0});
+        items.push_back({0, 0, 0});  // the one distance length: no distance codes
+        BitWriter w;
+        DynamicHeader(w, 257, 1, lengthLengths, items);
+        std::vector<uint32_t> codes = CanonicalCodes(lengths);
+        Bytes expected;
+        for (uint32_t literal : c.literals) {
+            if (literal > 255) {
+                w.Code(literal, 15);  // not a code of the table
+            } else {
+                w.Code(codes[literal], lengths[literal]);
+                expected.push_back((uint8_t)literal);
+            }
+        }
+        w.Code(codes[256], 15);
+        Inflated result = InflateStream(Zlib(w.Finish()), (uint32_t)expected.size());
+        EXPECT_EQ(result.ok, c.ok);
+        if (c.ok) {
+            EXPECT_EQ(result.raw, expected);
+        }
+    }
+}
+
+// The limit of a length, from its value shifted up to 15 bits.
+uint32_t Limit(const PngHuffman& h, uint32_t len) { return h.length[len].justified >> (15 - len); }
+
 TEST(PngInflate, HuffmanTableFromLengths) {
     // RFC 1951's example: lengths 3 3 3 3 3 2 4 4 for A..H give F 00,
     // A 010 .. E 110, G 1110, H 1111.
@@ -297,18 +402,38 @@ TEST(PngInflate, HuffmanTableFromLengths) {
     uint16_t symbols[8];
     PngHuffman h;
     ASSERT_TRUE(PngBuildHuffman(&h, symbols, lengths, 8));
-    EXPECT_EQ(h.limit[2], 1u);
-    EXPECT_EQ(h.limit[3], 7u);
-    EXPECT_EQ(h.limit[4], 16u);
-    EXPECT_EQ(h.symbol[0 + h.offset[2]], 5);   // F = 00
-    EXPECT_EQ(h.symbol[2 + h.offset[3]], 0);   // A = 010
-    EXPECT_EQ(h.symbol[6 + h.offset[3]], 4);   // E = 110
-    EXPECT_EQ(h.symbol[15 + h.offset[4]], 7);  // H = 1111
+    EXPECT_EQ(h.minLength, 2);
+    EXPECT_EQ(h.maxLength, 4);
+    EXPECT_EQ(Limit(h, 2), 1u);
+    EXPECT_EQ(Limit(h, 3), 7u);
+    EXPECT_EQ(Limit(h, 4), 16u);
+    for (uint32_t len = 5; len <= 16; ++len) EXPECT_EQ(h.length[len].justified, PNG_HUFFMAN_PAST) << len;
+    EXPECT_EQ(h.symbol[0 + h.length[2].offset], 5);   // F = 00
+    EXPECT_EQ(h.symbol[2 + h.length[3].offset], 0);   // A = 010
+    EXPECT_EQ(h.symbol[6 + h.length[3].offset], 4);   // E = 110
+    EXPECT_EQ(h.symbol[15 + h.length[4].offset], 7);  // H = 1111
     const uint8_t tooMany[3] = {1, 1, 1};
     EXPECT_FALSE(PngBuildHuffman(&h, symbols, tooMany, 3));
     const uint8_t single[2] = {0, 1};  // incomplete: one code of one bit
     EXPECT_TRUE(PngBuildHuffman(&h, symbols, single, 2));
-    EXPECT_EQ(h.limit[1], 1u);
+    EXPECT_EQ(Limit(h, 1), 1u);
+    EXPECT_EQ(h.minLength, 1);
+    EXPECT_EQ(h.maxLength, 1);
+    // A complete code reaching 15 bits (one code of each length 1..14, two
+    // of 15): the last limit is 2^15, and every length is searched.
+    uint8_t deep[16];
+    for (int i = 0; i < 14; ++i) deep[i] = (uint8_t)(i + 1);
+    deep[14] = deep[15] = 15;
+    uint16_t deepSymbols[16];
+    ASSERT_TRUE(PngBuildHuffman(&h, deepSymbols, deep, 16));
+    EXPECT_EQ(h.minLength, 1);
+    EXPECT_EQ(h.maxLength, 15);
+    EXPECT_EQ(h.length[15].justified, 1u << 15);
+    EXPECT_EQ(h.symbol[0x7FFF + h.length[15].offset], 15);
+    const uint8_t none[3] = {0, 0, 0};
+    EXPECT_TRUE(PngBuildHuffman(&h, symbols, none, 3));
+    EXPECT_EQ(h.maxLength, 0);
+    EXPECT_EQ(h.length[1].justified, PNG_HUFFMAN_PAST);
 }
 
 TEST(PngInflate, IdatRunningPastTheInput) {
