@@ -49,12 +49,22 @@ uint32_t PngRawSize(const PngInfo* info) {
 // ---------------------------------------------------------------------------
 // Unfiltering. Each filter is a template over the filter unit U (1, 2, 3,
 // 4, 6 or 8 bytes), so that the left neighbour is a constant distance away.
+// Sub, Average and Paeth depend on the byte just reconstructed one unit to
+// the left: the loops carry the last unit in registers (left[]) rather than
+// reading it back from out, so the U bytes of a pixel form independent
+// chains of a few operations each. Row lengths are whole units; a partial
+// last unit is finished byte by byte.
 
 template <uint32_t U>
 static void UnfilterSub(const uint8_t* x, uint8_t* out, uint32_t n) {
+    uint32_t left[U];
     uint32_t i = 0;
-    for (; i < U && i < n; ++i) out[i] = x[i];
-    for (; i < n; ++i) out[i] = (uint8_t)(x[i] + out[i - U]);
+    for (; i < U && i < n; ++i) out[i] = (uint8_t)(left[i] = x[i]);
+    const uint8_t* stop = x + i + (n - i) / U * U;
+    for (x += i, out += i; x != stop; x += U, out += U) {
+        for (uint32_t k = 0; k < U; ++k) out[k] = (uint8_t)(left[k] = (x[k] + left[k]) & 0xFF);
+    }
+    for (i = (n - i) % U; i > 0; --i, ++x, ++out) *out = (uint8_t)(*x + out[-(int32_t)U]);
 }
 
 static void UnfilterUp(const uint8_t* x, const uint8_t* prev, uint8_t* out, uint32_t n) {
@@ -63,23 +73,57 @@ static void UnfilterUp(const uint8_t* x, const uint8_t* prev, uint8_t* out, uint
 
 template <uint32_t U>
 static void UnfilterAverage(const uint8_t* x, const uint8_t* prev, uint8_t* out, uint32_t n) {
+    uint32_t left[U];
     uint32_t i = 0;
-    for (; i < U && i < n; ++i) out[i] = (uint8_t)(x[i] + (prev[i] >> 1));
-    for (; i < n; ++i) out[i] = (uint8_t)(x[i] + ((out[i - U] + prev[i]) >> 1));
+    for (; i < U && i < n; ++i) out[i] = (uint8_t)(left[i] = (x[i] + (prev[i] >> 1)) & 0xFF);
+    const uint8_t* stop = x + i + (n - i) / U * U;
+    for (x += i, prev += i, out += i; x != stop; x += U, prev += U, out += U) {
+        for (uint32_t k = 0; k < U; ++k) out[k] = (uint8_t)(left[k] = (x[k] + ((left[k] + prev[k]) >> 1)) & 0xFF);
+    }
+    for (i = (n - i) % U; i > 0; --i, ++x, ++prev, ++out) *out = (uint8_t)(*x + ((out[-(int32_t)U] + *prev) >> 1));
 }
 
 template <uint32_t U>
 static void UnfilterAverageFirst(const uint8_t* x, uint8_t* out, uint32_t n) {
+    uint32_t left[U];
     uint32_t i = 0;
-    for (; i < U && i < n; ++i) out[i] = x[i];
-    for (; i < n; ++i) out[i] = (uint8_t)(x[i] + (out[i - U] >> 1));
+    for (; i < U && i < n; ++i) out[i] = (uint8_t)(left[i] = x[i]);
+    const uint8_t* stop = x + i + (n - i) / U * U;
+    for (x += i, out += i; x != stop; x += U, out += U) {
+        for (uint32_t k = 0; k < U; ++k) out[k] = (uint8_t)(left[k] = (x[k] + (left[k] >> 1)) & 0xFF);
+    }
+    for (i = (n - i) % U; i > 0; --i, ++x, ++out) *out = (uint8_t)(*x + (out[-(int32_t)U] >> 1));
+}
+
+// The Paeth choice without branches: the distances of the estimate left +
+// above - upper left to the three neighbours are |above - upper left|,
+// |left - upper left| and the absolute value of their sum.
+static inline uint32_t PaethChoice(int32_t left, int32_t above, int32_t upperLeft) {
+    int32_t toAbove = left - upperLeft, toLeft = above - upperLeft;
+    int32_t toUpperLeft = toAbove + toLeft;
+    toAbove = toAbove < 0 ? -toAbove : toAbove;
+    toLeft = toLeft < 0 ? -toLeft : toLeft;
+    toUpperLeft = toUpperLeft < 0 ? -toUpperLeft : toUpperLeft;
+    int32_t best = toAbove < toLeft ? above : left;
+    int32_t bestDistance = toAbove < toLeft ? toAbove : toLeft;
+    return (uint32_t)(toUpperLeft < bestDistance ? upperLeft : best);
 }
 
 template <uint32_t U>
 static void UnfilterPaeth(const uint8_t* x, const uint8_t* prev, uint8_t* out, uint32_t n) {
+    uint32_t left[U];
     uint32_t i = 0;
-    for (; i < U && i < n; ++i) out[i] = (uint8_t)(x[i] + prev[i]);
-    for (; i < n; ++i) out[i] = (uint8_t)(x[i] + PngPaeth(out[i - U], prev[i], prev[i - U]));
+    for (; i < U && i < n; ++i) out[i] = (uint8_t)(left[i] = (x[i] + prev[i]) & 0xFF);
+    const uint8_t* stop = x + i + (n - i) / U * U;
+    for (x += i, prev += i, out += i; x != stop; x += U, prev += U, out += U) {
+        for (uint32_t k = 0; k < U; ++k) {
+            uint32_t predicted = PaethChoice((int32_t)left[k], prev[k], prev[(int32_t)k - (int32_t)U]);
+            out[k] = (uint8_t)(left[k] = (x[k] + predicted) & 0xFF);
+        }
+    }
+    for (i = (n - i) % U; i > 0; --i, ++x, ++prev, ++out) {
+        *out = (uint8_t)(*x + PngPaeth(out[-(int32_t)U], *prev, prev[-(int32_t)U]));
+    }
 }
 
 template <uint32_t U>
@@ -171,16 +215,47 @@ static void ConvertWiden2To4(const uint8_t* s, uint8_t* d, uint32_t n) {
     }
 }
 
+// Pixels as 32-bit little-endian words (first byte lowest), for the 8-bit
+// colour converters. Only whole pixels are loaded and stored: a 3-byte
+// pixel goes through a 4-byte word only when another pixel follows it in
+// both the scanline and the output row.
+static inline uint32_t LoadLe32(const uint8_t* p) {
+    uint32_t v;
+    std::memcpy(&v, p, 4);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    v = __builtin_bswap32(v);
+#endif
+    return v;
+}
+
+static inline void StoreLe32(uint8_t* p, uint32_t v) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    v = __builtin_bswap32(v);
+#endif
+    std::memcpy(p, &v, 4);
+}
+
+// R, G, B (and whatever follows) as a word becomes B, G, R in its low three
+// bytes.
+static inline uint32_t SwapRedBlue(uint32_t rgbx) { return __builtin_bswap32(rgbx) >> 8; }
+
 static void ConvertRgbToBgr(const uint8_t* s, uint8_t* d, uint32_t n) {
-    for (; n >= 3; n -= 3, s += 3, d += 3) d[0] = s[2], d[1] = s[1], d[2] = s[0];
+    // The word stored for a pixel spills one byte onto the next pixel,
+    // which then overwrites it.
+    for (; n >= 6; n -= 3, s += 3, d += 3) StoreLe32(d, SwapRedBlue(LoadLe32(s)));
+    if (n >= 3) d[0] = s[2], d[1] = s[1], d[2] = s[0];
 }
 
 static void ConvertRgbaToBgr(const uint8_t* s, uint8_t* d, uint32_t n) {
-    for (; n >= 4; n -= 4, s += 4, d += 3) d[0] = s[2], d[1] = s[1], d[2] = s[0];
+    for (; n >= 8; n -= 4, s += 4, d += 3) StoreLe32(d, SwapRedBlue(LoadLe32(s)));
+    if (n >= 4) d[0] = s[2], d[1] = s[1], d[2] = s[0];
 }
 
 static void ConvertRgbaToBgra(const uint8_t* s, uint8_t* d, uint32_t n) {
-    for (; n >= 4; n -= 4, s += 4, d += 4) d[0] = s[2], d[1] = s[1], d[2] = s[0], d[3] = s[3];
+    for (; n >= 4; n -= 4, s += 4, d += 4) {
+        uint32_t v = LoadLe32(s);
+        StoreLe32(d, (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16));
+    }
 }
 
 static const RowConverter converters[15] = {

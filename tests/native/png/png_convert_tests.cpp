@@ -98,6 +98,51 @@ TEST(PngConvert, UnfilterRows) {
     EXPECT_EQ(PngUnfilterRow(five.data(), nullptr, out.data(), 6, 1), nullptr);
 }
 
+// The filters byte by byte, straight from their definitions, against the
+// decoder's unrolled loops: every unit, filter type with and without a
+// previous row, and row lengths around multiples of the unit.
+TEST(PngConvert, UnfilterMatchesDefinition) {
+    auto reference = [](uint8_t type, const Bytes& x, const uint8_t* prev, uint32_t unit) {
+        Bytes out(x.size());
+        for (size_t i = 0; i < x.size(); ++i) {
+            int left = i >= unit ? out[i - unit] : 0;
+            int above = prev ? prev[i] : 0;
+            int upperLeft = prev && i >= unit ? prev[i - unit] : 0;
+            int predicted = type == 1 ? left : type == 2 ? above : type == 3 ? (left + above) / 2
+                                                                             : PngPaeth((uint8_t)left, (uint8_t)above, (uint8_t)upperLeft);
+            out[i] = (uint8_t)(x[i] + predicted);
+        }
+        return out;
+    };
+    uint32_t state = 99;
+    auto random = [&state]() {
+        state = state * 1103515245u + 12345u;
+        return (uint8_t)(state >> 16);
+    };
+    for (uint32_t unit : {1u, 2u, 3u, 4u, 6u, 8u}) {
+        for (uint32_t n : {1u, unit - 1, unit, unit + 1, 2 * unit, 7 * unit, 7 * unit + 2, 64 * unit}) {
+            if (n == 0) continue;
+            Bytes stored(n), prev(n);
+            for (uint32_t i = 0; i < n; ++i) stored[i] = random(), prev[i] = random();
+            // Neighbours that tie in the Paeth choice: equal bytes in both rows.
+            for (uint32_t i = 0; i < n; i += 5) prev[i] = stored[i];
+            for (uint8_t type = 1; type <= 4; ++type) {
+                for (bool withPrev : {false, true}) {
+                    SCOPED_TRACE(testing::Message() << "type " << (int)type << " unit " << unit << " length " << n
+                                                    << (withPrev ? " with" : " without") << " previous row");
+                    Bytes filtered = {type};
+                    filtered.insert(filtered.end(), stored.begin(), stored.end());
+                    Bytes out(n + 8, 0xEE);
+                    const uint8_t* previous = withPrev ? prev.data() : nullptr;
+                    ASSERT_EQ(PngUnfilterRow(filtered.data(), previous, out.data(), n, unit), out.data());
+                    EXPECT_EQ(Bytes(out.begin(), out.begin() + n), reference(type, stored, previous, unit));
+                    EXPECT_EQ(Bytes(out.begin() + n, out.end()), Bytes(8, 0xEE));  // nothing written beyond
+                }
+            }
+        }
+    }
+}
+
 // An image made of the given scanlines, decoded through the public API.
 Decoded DecodeRows(const Bytes& ihdr, const std::vector<Bytes>& rows, uint32_t request = PNG_FORMAT_DEFAULT,
                    const Bytes& plte = {}) {
@@ -177,6 +222,54 @@ TEST(PngConvert, EveryKnownCode) {
         EXPECT_FALSE(PngConvertRows(&info, dest.data(), c.code ^ 0x01000000));
         EXPECT_FALSE(PngConvertRows(&info, dest.data(), (c.code & ~0xFFu) | 15));
         PngRelease(&info);
+    }
+}
+
+// The 8-bit colour converters over rows of several pixels, which go a word
+// at a time except for the last pixel: every pixel of each row in place,
+// and the row's padding up to the stride left alone.
+TEST(PngConvert, ColourConvertersOverWholeRows) {
+    struct Case {
+        uint8_t colorType;
+        uint32_t code;
+        uint32_t in, out;  // bytes per pixel
+    };
+    const Case cases[] = {
+        {2, 0x0208010C, 3, 3},
+        {6, 0x0608010E, 4, 4},
+        {6, 0x0608010D, 4, 3},
+    };
+    for (const Case& c : cases) {
+        for (uint32_t width = 1; width <= 6; ++width) {
+            SCOPED_TRACE(testing::Message() << std::hex << c.code << std::dec << " width " << width);
+            std::vector<Bytes> rows;
+            Bytes expected;
+            for (uint32_t y = 0; y < 2; ++y) {
+                Bytes row = {0};
+                for (uint32_t x = 0; x < width; ++x) {
+                    uint8_t r = (uint8_t)(10 * x + y + 1), g = (uint8_t)(r + 100), b = (uint8_t)(r + 200);
+                    row.insert(row.end(), {r, g, b});
+                    if (c.in == 4) row.push_back((uint8_t)(r ^ 0x5A));
+                    if (y == 0) {
+                        expected.insert(expected.end(), {b, g, r});
+                        if (c.out == 4) expected.push_back((uint8_t)(r ^ 0x5A));
+                    }
+                }
+                rows.push_back(row);
+            }
+            Bytes file = MakeImage(Ihdr(width, 2, 8, c.colorType), {ZlibCompress(Rows(rows))});
+            PngInfo info;
+            PngReset(&info);
+            ASSERT_TRUE(PngOpenMemory(&info, file.data(), (uint32_t)file.size()));
+            ASSERT_TRUE(PngDecodeImage(&info));
+            uint32_t stride = PngOutputStride(&info, c.code);
+            Bytes dest(stride * 2, 0xEE);
+            ASSERT_TRUE(PngConvertRows(&info, dest.data(), c.code));
+            EXPECT_EQ(Bytes(dest.begin(), dest.begin() + expected.size()), expected);
+            EXPECT_EQ(Bytes(dest.begin() + expected.size(), dest.begin() + stride), Bytes(stride - expected.size(), 0xEE));
+            EXPECT_EQ(dest[stride + c.out - 1], c.out == 4 ? (uint8_t)(2 ^ 0x5A) : 2);  // second row, first pixel's last byte
+            PngRelease(&info);
+        }
     }
 }
 
