@@ -183,12 +183,13 @@ int PngBuildHuffman(PngHuffman* h, uint16_t* symbols, const uint8_t* lengths, ui
 // inner loop keeps them in registers.
 static inline int Decode(const PngCodeLength* lengths, uint32_t minLength, uint32_t maxLength,
                          const uint16_t* symbols, uint64_t mirrored, uint32_t& len) {
-    uint64_t window = mirrored >> 49;
-    uint64_t n = minLength;
-    while (window >= lengths[n].justified) ++n;
+    uint16_t window = (uint16_t)(mirrored >> 49);
+    const PngCodeLength* entry = lengths + minLength;
+    while (window >= entry->justified) ++entry;
+    size_t n = (size_t)(entry - lengths);
     len = (uint32_t)n;
     if (n > maxLength) return -1;
-    return symbols[(ptrdiff_t)(window >> (15 - n)) + lengths[n].offset];
+    return symbols[(ptrdiff_t)((size_t)window >> (15 - n)) + entry->offset];
 }
 
 // Decode for the slower paths, which keep only the plain reservoir.
@@ -206,7 +207,8 @@ static inline int DecodeBits(const PngHuffman* h, uint64_t& bits, uint32_t& coun
 // symbols 286 and 287 and distance codes 30 and 31 have codes in the fixed
 // table but no meaning; a match may overlap the bytes it produces (distance
 // below length), repeating them, so only a distance of 8 or more is copied a
-// word at a time.
+// word at a time from the start (words overrun the match by up to 7 bytes,
+// so only where rawData has that room).
 static int InflateCodes(Inflater* s, const PngHuffman* lencode, const PngHuffman* distcode) {
     static const uint16_t lengthBase[29] = {  // symbols 257..285
         3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31,
@@ -311,6 +313,15 @@ static int InflateCodes(Inflater* s, const PngHuffman* lencode, const PngHuffman
             out = stop;
         } else if (distance == 1) {
             std::memset(out, out[-1], length);
+            out = stop;
+        } else if ((size_t)(outEnd - out) >= length + 8) {
+            // Distance 2 to 7: past its first period - distance bytes the
+            // match also repeats with a period of 8 or more, the smallest
+            // multiple of the distance, so the rest goes a word at a time.
+            uint32_t period = (distance + 7) / distance * distance;
+            uint8_t* words = out + (period - distance);
+            while (out < stop && out < words) *out++ = *from++;
+            for (from = out - period; out < stop; out += 8, from += 8) std::memcpy(out, from, 8);
             out = stop;
         } else {
             while (out < stop) *out++ = *from++;

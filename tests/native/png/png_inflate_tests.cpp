@@ -146,6 +146,54 @@ TEST(PngInflate, LongMatchesCopiedWordWise) {
     EXPECT_EQ(result.raw, data);
 }
 
+// Matches at distances 1 to 9 of lengths around the point where a short
+// distance's copy turns to words, each followed by enough literals for
+// word copies, or last in the output.
+TEST(PngInflate, ShortDistanceMatches) {
+    // Fixed codes: length 3..10 is symbol 254 + length; 11..18 is 265..268
+    // with one extra bit; 258 is 285. Distance d <= 4 is code d - 1, 5..8
+    // code 4 or 5 with one extra bit, 9..12 code 6 with two.
+    auto lengthSymbol = [](uint32_t length, uint32_t* extra, int* extraBits) {
+        if (length == 258) return *extraBits = 0, 285u;
+        if (length <= 10) return *extraBits = 0, 254 + length;
+        *extra = (length - 11) % 2, *extraBits = 1;
+        return 265 + (length - 11) / 2;
+    };
+    auto distanceCode = [](uint32_t distance, uint32_t* extra, int* extraBits) {
+        if (distance <= 4) return *extraBits = 0, distance - 1;
+        if (distance <= 8) return *extra = (distance - 5) % 2, *extraBits = 1, 4 + (distance - 5) / 2;
+        return *extra = distance - 9, *extraBits = 2, 6u;
+    };
+    for (uint32_t distance = 1; distance <= 9; ++distance) {
+        for (uint32_t length : {3u, 5u, 7u, 8u, 9u, 12u, 18u, 258u}) {
+            for (bool last : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "distance " << distance << " length " << length << (last ? " last" : ""));
+                BitWriter w;
+                w.Bits(1, 1);
+                w.Bits(1, 2);
+                Bytes expected;
+                for (uint32_t i = 0; i < distance; ++i) expected.push_back((uint8_t)('a' + i));
+                for (uint8_t c : expected) w.FixedLiteral(c);
+                uint32_t extra = 0;
+                int extraBits;
+                w.FixedLiteral(lengthSymbol(length, &extra, &extraBits));
+                w.Bits(extra, extraBits);
+                w.FixedDistance(distanceCode(distance, &extra, &extraBits));
+                w.Bits(extra, extraBits);
+                for (uint32_t i = 0; i < length; ++i) expected.push_back(expected[expected.size() - distance]);
+                for (uint32_t i = 0; !last && i < 10; ++i) {
+                    w.FixedLiteral('z');
+                    expected.push_back('z');
+                }
+                w.FixedLiteral(256);
+                Inflated result = InflateStream(Zlib(w.Finish()), (uint32_t)expected.size());
+                ASSERT_TRUE(result.ok);
+                EXPECT_EQ(result.raw, expected);
+            }
+        }
+    }
+}
+
 TEST(PngInflate, FixedBlockFailures) {
     struct Case {
         const char* what;
