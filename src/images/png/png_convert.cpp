@@ -287,16 +287,24 @@ static const uint8_t* NextRow(RowContext* c, uint32_t rowBytes) {
     return row;
 }
 
+// Whole-byte pixels of B bytes, B a constant so that each copy is a move.
+template <uint32_t B>
+static void PlaceBytes(const uint8_t* scratch, uint8_t* row, const PngPass* p) {
+    uint8_t* d = row + p->startColumn * B;
+    for (uint32_t i = 0; i < p->columns; ++i, scratch += B, d += p->columnStep * B) std::memcpy(d, scratch, B);
+}
+
 // Places the converted pixels of one pass scanline at their columns of the
 // destination row. Narrower than a byte they are OR-ed into the zeroed row.
 static void PlacePixels(const uint8_t* scratch, uint8_t* row, const PngPass* p, uint32_t bits) {
-    if (bits >= 8) {
-        uint32_t bytes = bits / 8;
-        uint8_t* d = row + p->startColumn * bytes;
-        for (uint32_t i = 0; i < p->columns; ++i, scratch += bytes, d += p->columnStep * bytes) {
-            std::memcpy(d, scratch, bytes);
-        }
-        return;
+    switch (bits) {
+    case 8: PlaceBytes<1>(scratch, row, p); return;
+    case 16: PlaceBytes<2>(scratch, row, p); return;
+    case 24: PlaceBytes<3>(scratch, row, p); return;
+    case 32: PlaceBytes<4>(scratch, row, p); return;
+    case 48: PlaceBytes<6>(scratch, row, p); return;
+    case 64: PlaceBytes<8>(scratch, row, p); return;
+    default: break;  // narrower than a byte
     }
     uint32_t mask = (1u << bits) - 1;
     for (uint32_t i = 0; i < p->columns; ++i) {
