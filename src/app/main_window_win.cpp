@@ -57,17 +57,6 @@ LRESULT OnMouseWheel(WPARAM wParam) {
 
 }  // namespace
 
-WPARAM WheelScrollCode(WPARAM wheelWParam) {
-  switch (HIWORD(wheelWParam)) {
-    case 120:
-      return kScrollWheelUp;
-    case 65416:
-      return kScrollWheelDown;
-    default:
-      return 0;
-  }
-}
-
 bool RegisterMainWindowClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof windowClass;

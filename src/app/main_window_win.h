@@ -16,8 +16,3 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 // A visible "Static" child in DEFAULT_GUI_FONT.
 HWND CreateStatic(HWND parent, const char* text, int x, int y, int width, int height, int id);
-
-// The page's own scroll codes for a wheel notch, from the high word of a
-// WM_MOUSEWHEEL wParam: 501 for 120 (away from the user), 500 for 65416
-// (towards the user), 0 for any other amount (nothing to do).
-WPARAM WheelScrollCode(WPARAM wheelWParam);

@@ -288,12 +288,22 @@ void OnDestroy(HWND page) {
 }
 
 void OnMouseWheel(HWND page, WPARAM wParam) {
-  const WORD amount = HIWORD(wParam);
-  if (amount == 120) PostMessageA(page, WM_VSCROLL, kScrollWheelUp, 0);
-  if (amount == 65416) PostMessageA(page, WM_VSCROLL, kScrollWheelDown, 0);
+  const WPARAM code = WheelScrollCode(wParam);
+  if (code != 0) PostMessageA(page, WM_VSCROLL, code, 0);
 }
 
 }  // namespace
+
+WPARAM WheelScrollCode(WPARAM wheelWParam) {
+  switch (HIWORD(wheelWParam)) {
+    case 120:
+      return kScrollWheelUp;
+    case 65416:
+      return kScrollWheelDown;
+    default:
+      return 0;
+  }
+}
 
 INT_PTR CALLBACK QuestionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
